@@ -1,0 +1,89 @@
+#include "shell/command_line.h"
+
+#include <charconv>
+#include <functional>
+
+namespace {
+
+struct OptionSpec {
+  const char* name;
+  const char* valueName;  // null for a switch
+  const char* help;
+  // Applies the option; returns an error text for a bad value, empty when it is fine.
+  std::function<std::string(CommandLineOptions&, const std::string&)> apply;
+};
+
+std::string ParseSeed(CommandLineOptions& options, const std::string& value) {
+  uint64_t seed = 0;
+  const auto result = std::from_chars(value.data(), value.data() + value.size(), seed);
+  if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size()) {
+    return "--seed needs a whole number from 0 up, not '" + value + "'";
+  }
+  options.seed = seed;
+  return {};
+}
+
+const std::vector<OptionSpec>& Options() {
+  static const std::vector<OptionSpec> kOptions = {
+      {"--help", nullptr, "show this help and exit",
+       [](CommandLineOptions& o, const std::string&) { o.help = true; return std::string(); }},
+      {"--version", nullptr, "print the version and exit",
+       [](CommandLineOptions& o, const std::string&) { o.version = true; return std::string(); }},
+      {"--headless", nullptr, "run without a window on a virtual clock (for tests and benchmarks)",
+       [](CommandLineOptions& o, const std::string&) { o.headless = true; return std::string(); }},
+      {"--seed", "N", "seed the random generator with N, so that a run repeats exactly", ParseSeed},
+      {"--debug-output", nullptr, "print the debugger output to standard error",
+       [](CommandLineOptions& o, const std::string&) { o.debugOutput = true; return std::string(); }},
+  };
+  return kOptions;
+}
+
+const OptionSpec* FindOption(const std::string& name) {
+  for (const OptionSpec& spec : Options()) {
+    if (name == spec.name) return &spec;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLineResult result;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const OptionSpec* spec = FindOption(name);
+    if (!spec) {
+      result.error = "unknown option '" + arg + "' (see --help)";
+      return result;
+    }
+    std::string value;
+    if (spec->valueName) {
+      if (equals != std::string::npos) {
+        value = arg.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        result.error = name + " needs a value: " + name + " " + spec->valueName;
+        return result;
+      }
+    } else if (equals != std::string::npos) {
+      result.error = name + " takes no value";
+      return result;
+    }
+    result.error = spec->apply(result.options, value);
+    if (!result.error.empty()) return result;
+  }
+  return result;
+}
+
+std::string CommandLineHelp() {
+  std::string text = "Usage: quorvex [options]\n\nQuorvex, a top-down combat racing game.\n\nOptions:\n";
+  for (const OptionSpec& spec : Options()) {
+    std::string left = std::string("  ") + spec.name + (spec.valueName ? std::string(" ") + spec.valueName : "");
+    if (left.size() < 24) left.resize(24, ' ');
+    text += left + " " + spec.help + "\n";
+  }
+  return text;
+}

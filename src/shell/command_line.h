@@ -1,0 +1,25 @@
+// The command line: one table of options, which also prints --help.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLineOptions {
+  bool help = false;
+  bool version = false;
+  bool headless = false;
+  bool debugOutput = false;
+  std::optional<uint64_t> seed;
+};
+
+struct CommandLineResult {
+  CommandLineOptions options;
+  // One line when the command line is wrong; the program then exits with status 2.
+  std::string error;
+};
+
+CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
+// The --help text: usage and one line per option.
+std::string CommandLineHelp();

@@ -1,0 +1,14 @@
+#include "shell/game_main.h"
+
+#include "platform/clock.h"
+#include "shell/command_line.h"
+#include "shell/log.h"
+#include "shell/start_up.h"
+
+int Main(const CommandLineOptions& options) {
+  if (options.headless) UseVirtualClock(0);
+  if (!StartUp(options)) return 1;
+  Log("End Program");
+  CloseLogFile();
+  return 0;
+}
