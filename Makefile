@@ -22,8 +22,13 @@ build: configure
 run: build
 	./quorvex $(ARGS)
 
+# Drawing tests need a display: without one they run inside a virtual X server.
+# Audio tests play into OpenAL Soft's null device and SDL's dummy output.
+XVFB = $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1920x1080x24")
+TEST_ENV = ALSOFT_DRIVERS=null ALSOFT_LOGLEVEL=0 SDL_AUDIODRIVER=dummy
+
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && $(TEST_ENV) $(XVFB) ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
