@@ -31,4 +31,8 @@ void UpdateScreenOffsets() {
   OffsetY = (ScreenH - 600) / 2;
 }
 
+float StepFactor() {
+  return static_cast<float>(GameSpeed) / static_cast<float>(UpdatesPerSecond > 0 ? UpdatesPerSecond : 10);
+}
+
 void UpdateUpdateInterval() { UpdateInterval = 1000 / (UpdatesPerSecond > 0 ? UpdatesPerSecond : 10); }

@@ -49,5 +49,7 @@ extern std::vector<std::string> CreditsLines;
 
 // OffsetX and OffsetY from ScreenW and ScreenH: where the 800 x 600 pictures go.
 void UpdateScreenOffsets();
+// GameSpeed / UpdatesPerSecond: what the simulation multiplies its per-step movement by.
+float StepFactor();
 // UpdateInterval from UpdatesPerSecond (integer division; 120 per second gives 8 ms).
 void UpdateUpdateInterval();

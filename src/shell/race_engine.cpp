@@ -31,6 +31,8 @@ int RunDueSteps(RaceEngineClient& client) {
 
 }  // namespace
 
+void HeadlessRaceEngineClient::Render(float) { AdvanceVirtualClock(UpdateInterval); }
+
 void RaceEngine(RaceEngineClient& client) {
   Log("RaceEngine");
   if (UpdateInterval <= 0) UpdateUpdateInterval();

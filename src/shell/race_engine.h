@@ -16,6 +16,14 @@ class RaceEngineClient {
   virtual void Render(float tween) = 0;
 };
 
+// The pacing of a headless run on the virtual clock: nothing is drawn, and each pass moves
+// the clock on by exactly one interval, so every pass runs one step and a race runs as fast
+// as the processor allows, the same for the same seed.
+class HeadlessRaceEngineClient : public RaceEngineClient {
+ public:
+  void Render(float tween) override;
+};
+
 // The longest stall the engine catches up on: after a longer one (a blocking dialog, a
 // debugger) the simulation resumes instead of racing through hundreds of queued steps.
 inline constexpr int kMaxCatchUpMs = 1000;

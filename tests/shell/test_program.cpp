@@ -1,6 +1,7 @@
 // Runs the built game the way a player or a script does, and checks what it says and stores.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -14,9 +15,9 @@ struct RunResult {
   std::string output;
 };
 
-// Runs the game in its data folder with a save folder of the test's own.
-RunResult RunGame(const std::string& args, const TempFolder& home) {
-  const std::string command = "cd '" QX_GAME_DIR "' && XDG_DATA_HOME='" + home.path() +
+// Runs the game in folder with a save folder of the test's own.
+RunResult RunGameIn(const std::string& folder, const std::string& args, const TempFolder& home) {
+  const std::string command = "cd '" + folder + "' && XDG_DATA_HOME='" + home.path() +
                               "' SDL_VIDEODRIVER=offscreen ./Quorvex " + args + " 2>&1";
   RunResult result;
   FILE* pipe = popen(command.c_str(), "r");
@@ -28,6 +29,9 @@ RunResult RunGame(const std::string& args, const TempFolder& home) {
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
 }
+
+// Runs the game in the folder that holds its data.
+RunResult RunGame(const std::string& args, const TempFolder& home) { return RunGameIn(QX_GAME_DIR, args, home); }
 
 TEST(Program, VersionAndHelp) {
   TempFolder home;
@@ -64,4 +68,16 @@ TEST(Program, DebugSettingWritesTheLog) {
   EXPECT_NE(run.output.find("Logging started"), std::string::npos);
   EXPECT_NE(run.output.find("End Program"), std::string::npos);
 }
+
+TEST(Program, RunsWithoutEngineIniOnTheRangeMinimums) {
+  TempFolder home, data;
+  // The program beside an empty data folder: no Settings/Engine.ini at all.
+  const std::string link = data / "Quorvex";
+  ASSERT_EQ(symlink(QX_GAME_DIR "/Quorvex", link.c_str()), 0);
+  home.Write("Quorvex/Settings/Settings.ini", "debug=1\r\n");
+  const RunResult run = RunGameIn(data.path(), "--headless", home);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("End Program"), std::string::npos) << run.output;
+}
+
 }  // namespace

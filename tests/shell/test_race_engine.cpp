@@ -120,4 +120,28 @@ TEST_F(RaceEngineTest, HeadlessStepsAreExactlyOneIntervalApart) {
   for (size_t i = 1; i < race.tweens.size(); ++i) EXPECT_FLOAT_EQ(race.tweens[i], 0.0f);
 }
 
+TEST_F(RaceEngineTest, HeadlessClientRunsOneStepPerPassOnTheVirtualClock) {
+  UpdatesPerSecond = 60;
+  UpdateUpdateInterval();
+  class CountingRace : public HeadlessRaceEngineClient {
+   public:
+    void Step() override { ++steps; }
+    int ProcessEvents() override { return steps == 600 ? 1 : 0; }
+    void CheckInput() override {}
+    int steps = 0;
+  } race;
+  const int before = MilliSecs();
+  RaceEngine(race);
+  EXPECT_EQ(race.steps, 600);
+  // 600 steps of 16 ms: the first pass only starts the count.
+  EXPECT_EQ(MilliSecs() - before, 600 * 16);
+}
+
+TEST(StepFactor, IsGameSpeedOverUpdatesPerSecond) {
+  GameSpeed = 60;
+  UpdatesPerSecond = 120;
+  EXPECT_FLOAT_EQ(StepFactor(), 0.5f);
+  UpdatesPerSecond = 10;
+}
+
 }  // namespace
