@@ -13,6 +13,7 @@
 #include "shell/log.h"
 #include "shell/random.h"
 #include "shell/settings.h"
+#include "shell/store_bridge.h"
 
 namespace {
 
@@ -105,5 +106,6 @@ int StartUp(const CommandLineOptions& options) {
   SeedRnd(options.seed ? *options.seed : static_cast<uint64_t>(MilliSecs()));
   SetLogging(DebugMode);
   Log("Save folder: " + SaveFolder);
+  OpenStoreBridge();
   return 1;
 }

@@ -1,0 +1,37 @@
+// The built game loads the store bridge at start, from beside itself.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Output(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) return output;
+  std::array<char, 512> buffer{};
+  size_t got = 0;
+  while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), got);
+  pclose(pipe);
+  return output;
+}
+
+const std::string kGame = QX_GAME_DIR "/Quorvex";
+
+TEST(GameLink, TheBridgeAndItsClientLoadFromTheGameFolder) {
+  const std::string libraries = Output("ldd '" + kGame + "'");
+  EXPECT_NE(libraries.find("liborvelink.so => " QX_GAME_DIR "/"), std::string::npos) << libraries;
+  EXPECT_NE(libraries.find("libsteam_api.so => " QX_GAME_DIR "/"), std::string::npos) << libraries;
+  EXPECT_EQ(libraries.find("not found"), std::string::npos) << libraries;
+}
+
+TEST(GameLink, TheGameImportsTheBridgeCallsItUses) {
+  const std::string imports = Output("nm -D --undefined-only '" + kGame + "'");
+  for (const char* name : {"OpenSteam", "GetSteamAchievement", "SetSteamAchievement", "StoreSteamStats"}) {
+    EXPECT_NE(imports.find(std::string(" U ") + name + "\n"), std::string::npos) << name;
+  }
+}
+
+}  // namespace
