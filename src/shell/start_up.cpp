@@ -8,6 +8,7 @@
 #include "platform/error_box.h"
 #include "platform/file_system.h"
 #include "platform/open_stream.h"
+#include "progress/game_db.h"
 #include "shell/command_line.h"
 #include "shell/game_state.h"
 #include "shell/log.h"
@@ -73,6 +74,7 @@ int PrepareSaveFolder() {
   if (FileType(SaveFolder + "Database/QX.db") != 1) {
     CopyFile("incbin::Inc/QX.db", SaveFolder + "Database/QX.db");
   }
+  OpenGameDb(SaveFolder + "Database/QX.db");
   return 1;
 }
 
