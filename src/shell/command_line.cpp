@@ -11,6 +11,8 @@ struct OptionSpec {
   const char* help;
   // Applies the option; returns an error text for a bad value, empty when it is fine.
   std::function<std::string(CommandLineOptions&, const std::string&)> apply;
+  // Options taking several values get them joined by line feeds.
+  int valueCount = 1;
 };
 
 std::string ParseSeed(CommandLineOptions& options, const std::string& value) {
@@ -20,6 +22,21 @@ std::string ParseSeed(CommandLineOptions& options, const std::string& value) {
     return "--seed needs a whole number from 0 up, not '" + value + "'";
   }
   options.seed = seed;
+  return {};
+}
+
+std::string ParseScreenshotAfter(CommandLineOptions& options, const std::string& value) {
+  const size_t split = value.find('\n');
+  const std::string ms = value.substr(0, split);
+  const std::string file = split == std::string::npos ? std::string() : value.substr(split + 1);
+  int after = 0;
+  const auto result = std::from_chars(ms.data(), ms.data() + ms.size(), after);
+  if (ms.empty() || result.ec != std::errc() || result.ptr != ms.data() + ms.size() || after < 0) {
+    return "--screenshot-after needs milliseconds from 0 up, not '" + ms + "'";
+  }
+  if (file.empty()) return "--screenshot-after needs a file name after the milliseconds";
+  options.screenshotAfterMs = after;
+  options.screenshotFile = file;
   return {};
 }
 
@@ -34,6 +51,12 @@ const std::vector<OptionSpec>& Options() {
       {"--seed", "N", "seed the random generator with N, so that a run repeats exactly", ParseSeed},
       {"--debug-output", nullptr, "print the debugger output to standard error",
        [](CommandLineOptions& o, const std::string&) { o.debugOutput = true; return std::string(); }},
+      {"--draw-test", nullptr, "open a window that shows images, text, shapes, glow lines and the input",
+       [](CommandLineOptions& o, const std::string&) { o.drawTest = true; return std::string(); }},
+      {"--screenshot-after", "MS FILE", "after MS ms of game time save the window as a PNG to FILE and exit",
+       ParseScreenshotAfter, 2},
+      {"--no-vsync", nullptr, "do not wait for the display between frames (for benchmarks)",
+       [](CommandLineOptions& o, const std::string&) { o.noVsync = true; return std::string(); }},
   };
   return kOptions;
 }
@@ -71,6 +94,13 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
     } else if (equals != std::string::npos) {
       result.error = name + " takes no value";
       return result;
+    }
+    for (int extra = 1; spec->valueName && extra < spec->valueCount; ++extra) {
+      if (i + 1 >= args.size()) {
+        result.error = name + " needs a value: " + name + " " + spec->valueName;
+        return result;
+      }
+      value += '\n' + args[++i];
     }
     result.error = spec->apply(result.options, value);
     if (!result.error.empty()) return result;

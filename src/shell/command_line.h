@@ -12,6 +12,11 @@ struct CommandLineOptions {
   bool headless = false;
   bool debugOutput = false;
   std::optional<uint64_t> seed;
+  bool drawTest = false;
+  // After this many milliseconds of GameTime, save the back buffer to screenshotFile and end.
+  std::optional<int> screenshotAfterMs;
+  std::string screenshotFile;
+  bool noVsync = false;
 };
 
 struct CommandLineResult {

@@ -1,18 +1,25 @@
 #include "shell/game_main.h"
 
 #include "platform/clock.h"
+#include "platform/graphics.h"
 #include "progress/game_db.h"
 #include "shell/command_line.h"
+#include "shell/draw_test.h"
 #include "shell/log.h"
+#include "shell/screenshot_after.h"
 #include "shell/start_up.h"
 #include "shell/store_bridge.h"
 
 int Main(const CommandLineOptions& options) {
   if (options.headless) UseVirtualClock(0);
+  SetHeadlessGraphics(options.headless);
+  SetFramePacing(!options.noVsync);
   if (!StartUp(options)) return 1;
+  if (options.screenshotAfterMs) InstallScreenshotAfter(*options.screenshotAfterMs, options.screenshotFile);
+  const int status = options.drawTest ? RunDrawTest(options) : 0;
   CloseGameDb();
   Log("End Program");
   CloseStoreBridge();
   CloseLogFile();
-  return 0;
+  return status;
 }

@@ -31,6 +31,12 @@ void UpdateScreenOffsets() {
   OffsetY = (ScreenH - 600) / 2;
 }
 
+std::string ResolveDataPath(const std::string& path) {
+  if (path.find(DataRoot) != std::string::npos) return path;
+  if (!SaveFolder.empty() && path.find(SaveFolder) != std::string::npos) return path;
+  return DataRoot + path;
+}
+
 float StepFactor() {
   return static_cast<float>(GameSpeed) / static_cast<float>(UpdatesPerSecond > 0 ? UpdatesPerSecond : 10);
 }

@@ -49,6 +49,9 @@ extern std::vector<std::string> CreditsLines;
 
 // OffsetX and OffsetY from ScreenW and ScreenH: where the 800 x 600 pictures go.
 void UpdateScreenOffsets();
+// A file beside the program: DataRoot is put in front unless the path names the data or
+// the save folder already.
+std::string ResolveDataPath(const std::string& path);
 // GameSpeed / UpdatesPerSecond: what the simulation multiplies its per-step movement by.
 float StepFactor();
 // UpdateInterval from UpdatesPerSecond (integer division; 120 per second gives 8 ms).

@@ -19,16 +19,10 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-std::string ResolvePath(const std::string& path) {
-  if (path.find(DataRoot) != std::string::npos) return path;
-  if (!SaveFolder.empty() && path.find(SaveFolder) != std::string::npos) return path;
-  return DataRoot + path;
-}
-
 // The rest of the last line matching key; nullopt when the file is missing or no line
 // matches (each case with its log line).
 std::optional<std::string> FindValue(const std::string& rawPath, const std::string& key, bool keepCase) {
-  const std::string path = ResolvePath(rawPath);
+  const std::string path = ResolveDataPath(rawPath);
   StreamPtr file = ReadStream(path);
   if (!file) {
     Log("Could not open file: " + path + ": " + key);
