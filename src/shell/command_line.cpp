@@ -53,6 +53,11 @@ const std::vector<OptionSpec>& Options() {
        [](CommandLineOptions& o, const std::string&) { o.debugOutput = true; return std::string(); }},
       {"--draw-test", nullptr, "open a window that shows images, text, shapes, glow lines and the input",
        [](CommandLineOptions& o, const std::string&) { o.drawTest = true; return std::string(); }},
+      {"--show-track", "NAME", "open a window that draws the built-in or saved track NAME (cursor keys scroll)",
+       [](CommandLineOptions& o, const std::string& v) {
+         o.showTrack = v;
+         return v.empty() ? std::string("--show-track needs a track name") : std::string();
+       }},
       {"--screenshot-after", "MS FILE", "after MS ms of game time save the window as a PNG to FILE and exit",
        ParseScreenshotAfter, 2},
       {"--no-vsync", nullptr, "do not wait for the display between frames (for benchmarks)",

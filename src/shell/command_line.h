@@ -13,6 +13,8 @@ struct CommandLineOptions {
   bool debugOutput = false;
   std::optional<uint64_t> seed;
   bool drawTest = false;
+  // The track --show-track draws; empty when not asked for.
+  std::string showTrack;
   // After this many milliseconds of GameTime, save the back buffer to screenshotFile and end.
   std::optional<int> screenshotAfterMs;
   std::string screenshotFile;

@@ -7,6 +7,7 @@
 #include "shell/draw_test.h"
 #include "shell/log.h"
 #include "shell/screenshot_after.h"
+#include "shell/show_track.h"
 #include "shell/start_up.h"
 #include "shell/store_bridge.h"
 
@@ -16,7 +17,8 @@ int Main(const CommandLineOptions& options) {
   SetFramePacing(!options.noVsync);
   if (!StartUp(options)) return 1;
   if (options.screenshotAfterMs) InstallScreenshotAfter(*options.screenshotAfterMs, options.screenshotFile);
-  const int status = options.drawTest ? RunDrawTest(options) : 0;
+  int status = options.drawTest ? RunDrawTest(options) : 0;
+  if (!options.drawTest && !options.showTrack.empty()) status = RunShowTrack(options);
   CloseGameDb();
   Log("End Program");
   CloseStoreBridge();

@@ -52,6 +52,14 @@ class TTrack {
   // The minimap extent and the starting view from the level-1 tiles.
   void UpdateMapExtent();
 
+  // The race and editor view: grid and walls, level-1 tiles, objects, checkpoint lines;
+  // tween is how far drawing is between the previous and the current update (0..1).
+  void Draw(float tween);
+  // The race's corner map (preview 0) or the choose-track screen's preview (preview 1).
+  void DrawMiniMap(int preview);
+  // The 1-based list position of the object nearest the world point; -1 when there is none.
+  int GetClosestOb(float x, float y) const;
+
   std::string name;
   int mode = 0;
   int racestatus = 0;
