@@ -1,22 +1,13 @@
 // The built game loads the store bridge at start, from beside itself.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "support/run_game.h"
 
 namespace {
 
-std::string Output(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return output;
-  std::array<char, 512> buffer{};
-  size_t got = 0;
-  while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), got);
-  pclose(pipe);
-  return output;
-}
+std::string Output(const std::string& command) { return RunCommand(command).output; }
 
 const std::string kGame = QX_GAME_DIR "/Quorvex";
 

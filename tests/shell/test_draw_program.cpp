@@ -1,35 +1,8 @@
 // The built game's draw test, run as a script runs it for the README's pictures.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 
 #include "platform/pixmap.h"
-#include "support/temp_folder.h"
-
-namespace {
-
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-RunResult RunGame(const std::string& args, const TempFolder& home) {
-  const std::string command = std::string("cd '") + QX_GAME_DIR + "' && XDG_DATA_HOME='" + home.path() +
-                              "' ./Quorvex " + args + " 2>&1";
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 512> buffer{};
-  size_t got = 0;
-  while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.output.append(buffer.data(), got);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
-}  // namespace
+#include "support/run_game.h"
 
 TEST(DrawTestProgram, ScreenshotAfterSavesWhatWasDrawnAndEndsWithStatusZero) {
   TempFolder home;
