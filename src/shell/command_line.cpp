@@ -58,6 +58,16 @@ const std::vector<OptionSpec>& Options() {
          o.showTrack = v;
          return v.empty() ? std::string("--show-track needs a track name") : std::string();
        }},
+      {"--show-screen", "NAME", "open a window that shows the interface screen NAME of the skin, working",
+       [](CommandLineOptions& o, const std::string& v) {
+         o.showScreen = v;
+         return v.empty() ? std::string("--show-screen needs a screen name") : std::string();
+       }},
+      {"--lang", "CODE", "show the interface in the language CODE (en, de, fr) instead of the saved one",
+       [](CommandLineOptions& o, const std::string& v) {
+         o.lang = v;
+         return v.empty() ? std::string("--lang needs a language code") : std::string();
+       }},
       {"--screenshot-after", "MS FILE", "after MS ms of game time save the window as a PNG to FILE and exit",
        ParseScreenshotAfter, 2},
       {"--no-vsync", nullptr, "do not wait for the display between frames (for benchmarks)",

@@ -15,6 +15,9 @@ struct CommandLineOptions {
   bool drawTest = false;
   // The track --show-track draws; empty when not asked for.
   std::string showTrack;
+  // The interface screen --show-screen shows and the language --lang picks; empty when not asked for.
+  std::string showScreen;
+  std::string lang;
   // After this many milliseconds of GameTime, save the back buffer to screenshotFile and end.
   std::optional<int> screenshotAfterMs;
   std::string screenshotFile;

@@ -7,6 +7,7 @@
 #include "shell/draw_test.h"
 #include "shell/log.h"
 #include "shell/screenshot_after.h"
+#include "shell/show_screen.h"
 #include "shell/show_track.h"
 #include "shell/start_up.h"
 #include "shell/store_bridge.h"
@@ -19,6 +20,7 @@ int Main(const CommandLineOptions& options) {
   if (options.screenshotAfterMs) InstallScreenshotAfter(*options.screenshotAfterMs, options.screenshotFile);
   int status = options.drawTest ? RunDrawTest(options) : 0;
   if (!options.drawTest && !options.showTrack.empty()) status = RunShowTrack(options);
+  if (!options.drawTest && options.showTrack.empty() && !options.showScreen.empty()) status = RunShowScreen(options);
   CloseGameDb();
   Log("End Program");
   CloseStoreBridge();
