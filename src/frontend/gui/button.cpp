@@ -100,7 +100,7 @@ void kui_TButton::Refresh() {
 void kui_TButton::Render(float parentX, float parentY) {
   if (gHidden) return;
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   if (gBackground && !gCircle) kui_DrawNineSlice(kui_SkinImage(kButtonImage), parentX + gX, parentY + gY, gW, gH);
   if (gButtonImage) DrawImage(gButtonImage, float(int(parentX) + gImgX), float(int(parentY) + gImgY));
   kui_TGadget::Render(parentX, parentY);

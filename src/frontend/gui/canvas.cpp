@@ -21,7 +21,7 @@ void kui_TCanvas::Render(float parentX, float parentY) {
   const float x = float(int(parentX + gX)), y = float(int(parentY + gY));
   if (gBackground) {
     SetColor(gColour[0], gColour[1], gColour[2]);
-    SetAlpha(gAlpha);
+    ::SetAlpha(gAlpha);
     DrawRect(x, y, float(int(gW)), float(int(gH)));
   }
   if (gDraw) {

@@ -72,11 +72,11 @@ void kui_TCheckBox::Render(float parentX, float parentY) {
   if (gHidden) return;
   const float y = float(int(parentY + gY));
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   if (TImage* image = kui_SkinImage(kCheckImage)) DrawImage(image, float(int(parentX) + gImgX), y, gTicked);
   UseFont();
   SetColor(gTextColour[0], gTextColour[1], gTextColour[2]);
-  SetAlpha(gTextAlpha);
+  ::SetAlpha(gTextAlpha);
   DrawText(gText, float(int(parentX) + gCapX), y);
   kui_TGadget::Render(parentX, parentY);
 }

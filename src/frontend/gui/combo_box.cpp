@@ -120,24 +120,24 @@ void kui_TComboBox::Render(float parentX, float parentY) {
   if (gHidden) return;
   const float x = float(int(parentX + gX)), y = float(int(parentY + gY));
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   kui_DrawNineSlice(kui_SkinImage(kBoxImage), x, y, gW, gH);
   float move = 0;
   if (gIconWidth > 0) {
     if (gIcon) {
       SetColor(255, 255, 255);
-      SetAlpha(1);
+      ::SetAlpha(1);
       DrawImage(gIcon, x + 3, y + float(gIconY));
     }
     move = float(gIconWidth + 3);
   }
   UseFont();
   SetColor(gTextColour[0], gTextColour[1], gTextColour[2]);
-  SetAlpha(gTextAlpha);
+  ::SetAlpha(gTextAlpha);
   DrawText(gText, x + 5 + move, y + 3);
   if (TImage* arrow = kui_SkinImage(kArrowImage)) {
     SetColor(gColour[0], gColour[1], gColour[2]);
-    SetAlpha(gAlpha);
+    ::SetAlpha(gAlpha);
     DrawImage(arrow, x + gW - 12, y + gH - 10);
   }
   kui_TGadget::Render(parentX, parentY);

@@ -105,7 +105,7 @@ void kui_TComboMenu::Update(float parentX, float parentY) {
 void kui_TComboMenu::Render(float parentX, float parentY) {
   if (gHidden) return;
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   kui_DrawNineSlice(kui_SkinImage(kMenuImage), parentX + gX, parentY + gY, gW, gH);
   kui_TGadget::Render(parentX, parentY);
 }

@@ -40,7 +40,7 @@ void kui_GUI::DrawCursor() {
   }
   Input().ShowPointer(false);
   SetColor(255, 255, 255);
-  SetAlpha(1);
+  ::SetAlpha(1);
   TImage* image = state.cursors[size_t(index)];
   if (image) DrawImage(image, float(Input().MouseX() + kOffsetX[index]), float(Input().MouseY() + kOffsetY[index]));
 }

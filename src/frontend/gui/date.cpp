@@ -181,7 +181,7 @@ void kui_TDatePanel::Update(float parentX, float parentY) {
 void kui_TDatePanel::Render(float parentX, float parentY) {
   if (gHidden) return;
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   kui_DrawNineSlice(kui_SkinImage("/graphics/menu.png"), parentX + gX, parentY + gY, gW, gH);
   kui_TGadget::Render(parentX, parentY);
 }

@@ -19,7 +19,7 @@ kui_DrawStateSaver::kui_DrawStateSaver() {
 
 kui_DrawStateSaver::~kui_DrawStateSaver() {
   SetColor(r_, g_, b_);
-  SetAlpha(alpha_);
+  ::SetAlpha(alpha_);
   SetBlend(blend_);
   SetViewport(vx_, vy_, vw_, vh_);
   SetOrigin(originX_, originY_);
@@ -44,7 +44,7 @@ void kui_ClipTo(int x, int y, int w, int h) {
 
 void kui_SetDrawColour(const int rgb[3], float alpha) {
   SetColor(rgb[0], rgb[1], rgb[2]);
-  SetAlpha(alpha);
+  ::SetAlpha(alpha);
 }
 
 kui_FontScope::kui_FontScope(TImageFont* font) : previous_(DrawState().image_font) { SetImageFont(font); }

@@ -9,12 +9,12 @@
 
 void kui_DrawDropDownBox(const kui_TGadget& box, const std::string& text, float x, float y) {
   SetColor(box.gColour[0], box.gColour[1], box.gColour[2]);
-  SetAlpha(box.gAlpha);
+  ::SetAlpha(box.gAlpha);
   kui_DrawNineSlice(kui_SkinImage("/graphics/combobox.png"), x, y, box.gW, box.gH);
   if (TImage* arrow = kui_SkinImage("/graphics/combobox arrow.png")) DrawImage(arrow, x + box.gW - 12, y + box.gH - 10);
   SetImageFont(box.gFont);
   SetColor(box.gTextColour[0], box.gTextColour[1], box.gTextColour[2]);
-  SetAlpha(box.gTextAlpha);
+  ::SetAlpha(box.gTextAlpha);
   DrawText(text, x + 5, y + 3);
 }
 

@@ -91,7 +91,7 @@ void kui_TImage::Render(float parentX, float parentY) {
   if (gHidden) return;
   if (gImage) {
     SetColor(gColour[0], gColour[1], gColour[2]);
-    SetAlpha(gAlpha);
+    ::SetAlpha(gAlpha);
     DrawImageRect(gImage, float(int(parentX + gX)), float(int(parentY + gY)), float(int(gW)), float(int(gH)));
   }
   kui_TGadget::Render(parentX, parentY);

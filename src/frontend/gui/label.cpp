@@ -92,12 +92,12 @@ void kui_TLabel::Render(float parentX, float parentY) {
   const float x = float(int(parentX + gX)), y = float(int(parentY + gY));
   if (gBackground) {
     SetColor(gColour[0], gColour[1], gColour[2]);
-    SetAlpha(gAlpha);
+    ::SetAlpha(gAlpha);
     DrawRect(x, y, float(int(gW)), float(int(gH)));
   }
   UseFont();
   SetColor(gTextColour[0], gTextColour[1], gTextColour[2]);
-  SetAlpha(gTextAlpha);
+  ::SetAlpha(gTextAlpha);
   for (size_t i = 0; i < gText.size(); ++i) DrawText(gText[i], x + float(gTX[i]), y + float(gTY[i]));
   kui_TGadget::Render(parentX, parentY);
 }

@@ -26,7 +26,7 @@ void kui_TPanel::Render(float parentX, float parentY) {
   if (gHidden) return;
   if (gBackground) {
     SetColor(gColour[0], gColour[1], gColour[2]);
-    SetAlpha(gAlpha);
+    ::SetAlpha(gAlpha);
     kui_DrawNineSlice(kui_SkinImage(kPanelImage), parentX + gX, parentY + gY, gW, gH, gBorder != 0);
   }
   kui_TGadget::Render(parentX, parentY);

@@ -34,7 +34,7 @@ void kui_TProgressBar::Render(float parentX, float parentY) {
   if (gHidden) return;
   const float x = float(int(parentX + gX)), y = float(int(parentY + gY));
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   kui_DrawNineSlice(kui_SkinImage(kProgressImage), x, y, gW, gH);
   const float filled = float(int((gW - 4) * float(gValue) / 100));
   if (filled > 0) {
@@ -43,7 +43,7 @@ void kui_TProgressBar::Render(float parentX, float parentY) {
   }
   UseFont();
   SetColor(gTextColour[0], gTextColour[1], gTextColour[2]);
-  SetAlpha(gTextAlpha);
+  ::SetAlpha(gTextAlpha);
   DrawText(gText, x + float(int(gW) / 2 - TextWidth(gText) / 2), y + float(int(gH) / 2 - TextHeight(gText) / 2));
   kui_TGadget::Render(parentX, parentY);
 }

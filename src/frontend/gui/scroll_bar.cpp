@@ -169,7 +169,7 @@ void kui_TScrollBar::Render(float parentX, float parentY) {
   const float x = float(int(parentX + gX)), y = float(int(parentY + gY));
   const float length = Length();
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   if (TImage* track = kui_SkinImage(kTrackImage)) DrawImageRect(track, x, y, float(int(gW)), float(int(gH)));
   TImage* dec = kui_SkinImage(gAlign ? kLeftImage : kUpImage);
   TImage* inc = kui_SkinImage(gAlign ? kRightImage : kDownImage);

@@ -135,7 +135,7 @@ void kui_TSlider::Render(float parentX, float parentY) {
   if (gHidden) return;
   const float ox = float(int(parentX)), oy = float(int(parentY));
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   if (TImage* track = kui_SkinImage(kTrackImage)) {
     DrawImageRect(track, ox + float(int(gX)), oy + float(int(gY)), float(int(gW)), float(int(gH)));
   }

@@ -53,7 +53,7 @@ void kui_TTable::RenderHeading(float x, float y) {
     float move = 0;
     if (column.gImage && column.gImageShown && column.gImageWidth > 0) {
       SetColor(255, 255, 255);
-      SetAlpha(1);
+      ::SetAlpha(1);
       DrawImage(column.gImage, x + cx + 3 + float(column.gX), y + float(column.gImageY));
       move = float(column.gImageWidth + 3);
     }
@@ -73,7 +73,7 @@ void kui_TTable::RenderCell(const kui_TTableColumn& column, const kui_TTableItem
   float move = 0;
   if (item.gImage[c] && item.gImageShown[c] && column.gImageWidth > 0) {
     SetColor(255, 255, 255);
-    SetAlpha(1);
+    ::SetAlpha(1);
     DrawImage(item.gImage[c], cx + 3 + float(item.gX[c]), top + float(item.gImageY[c]));
   }
   if (column.gImageWidth > 0 && item.gImage[c]) move = float(column.gImageWidth + 3);

@@ -188,7 +188,7 @@ void kui_TTextField::Render(float parentX, float parentY) {
   if (gHidden) return;
   const float x = float(int(parentX + gX)), y = float(int(parentY + gY));
   SetColor(gColour[0], gColour[1], gColour[2]);
-  SetAlpha(gAlpha);
+  ::SetAlpha(gAlpha);
   kui_DrawNineSlice(kui_SkinImage(kFieldImage), x, y, gW, gH);
   if (gSearch && kui_SkinImage(kSearchImage)) {
     DrawImage(kui_SkinImage(kSearchImage), x + gW - 16, y + float(int((gH - 2) / 2)) - 4);
@@ -198,7 +198,7 @@ void kui_TTextField::Render(float parentX, float parentY) {
     kui_ClipTo(int(x) + 2, int(y) + 2, int(gW) - (gSearch ? 20 : 4), int(gH) - 4);
     UseFont();
     SetColor(gTextColour[0], gTextColour[1], gTextColour[2]);
-    SetAlpha(gTextAlpha);
+    ::SetAlpha(gTextAlpha);
     DrawText(gText, x + float(gTX) + 2, y + 3);
     if (gMode == INPUT_MODE && (MilliSecs() - gMillisecs) % 1000 < 500) {
       SetColor(0, 0, 0);

@@ -92,6 +92,25 @@ TEST_F(DrawingTest, APanelIsDrawnFromNineSlices) {
   EXPECT_NEAR(RedAt(flat, 12, 12), 110, 2);
 }
 
+TEST_F(DrawingTest, GadgetAlphaReachesTheDrawingAndIsNotChangedByDrawing) {
+  WriteWholeSkin();
+  kui_TPanel* panel = kui_TPanel::Create("pan", 10, 10, 60, 40, nullptr);
+  kui_TCheckBox* check = kui_TCheckBox::Create("chk", "", 100, 10, 0, nullptr);
+  panel->SetAlpha(0.5f);
+  check->SetAlpha(0.75f);
+  check->gTextAlpha = 0.25f;
+  SetClsColor(0, 0, 0);
+  Cls();
+  SetBlend(kBlendAlpha);
+  panel->Render(0, 0);
+  check->Render(0, 0);
+  const TPixmap shot = GrabPixmap(0, 0, 200, 150);
+  // The centre tile (red 110) at half alpha over black.
+  EXPECT_NEAR(RedAt(shot, 40, 30), 55, 2);
+  EXPECT_FLOAT_EQ(panel->gAlpha, 0.5f);
+  EXPECT_FLOAT_EQ(check->gAlpha, 0.75f);
+}
+
 TEST_F(DrawingTest, TheSelectedRowIsFilledInTheSelectionColour) {
   kui_TTable* table = kui_TTable::Create("tbl", 20, 20, 100, "", 80, nullptr, 0, 20, 0, nullptr);
   table->AddItem({"a"});
