@@ -77,8 +77,8 @@ const std::vector<OptionSpec>& Options() {
 }
 
 const OptionSpec* FindOption(const std::string& name) {
-  for (const OptionSpec& spec : Options()) {
-    if (name == spec.name) return &spec;
+  for (const OptionSpec& option : Options()) {
+    if (name == option.name) return &option;
   }
   return nullptr;
 }
@@ -91,33 +91,33 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = FindOption(name);
-    if (!spec) {
+    const OptionSpec* option = FindOption(name);
+    if (!option) {
       result.error = "unknown option '" + arg + "' (see --help)";
       return result;
     }
     std::string value;
-    if (spec->valueName) {
+    if (option->valueName) {
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        result.error = name + " needs a value: " + name + " " + spec->valueName;
+        result.error = name + " needs a value: " + name + " " + option->valueName;
         return result;
       }
     } else if (equals != std::string::npos) {
       result.error = name + " takes no value";
       return result;
     }
-    for (int extra = 1; spec->valueName && extra < spec->valueCount; ++extra) {
+    for (int extra = 1; option->valueName && extra < option->valueCount; ++extra) {
       if (i + 1 >= args.size()) {
-        result.error = name + " needs a value: " + name + " " + spec->valueName;
+        result.error = name + " needs a value: " + name + " " + option->valueName;
         return result;
       }
       value += '\n' + args[++i];
     }
-    result.error = spec->apply(result.options, value);
+    result.error = option->apply(result.options, value);
     if (!result.error.empty()) return result;
   }
   return result;
@@ -125,10 +125,10 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string CommandLineHelp() {
   std::string text = "Usage: quorvex [options]\n\nQuorvex, a top-down combat racing game.\n\nOptions:\n";
-  for (const OptionSpec& spec : Options()) {
-    std::string left = std::string("  ") + spec.name + (spec.valueName ? std::string(" ") + spec.valueName : "");
+  for (const OptionSpec& option : Options()) {
+    std::string left = std::string("  ") + option.name + (option.valueName ? std::string(" ") + option.valueName : "");
     if (left.size() < 24) left.resize(24, ' ');
-    text += left + " " + spec.help + "\n";
+    text += left + " " + option.help + "\n";
   }
   return text;
 }
