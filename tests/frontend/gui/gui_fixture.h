@@ -11,6 +11,8 @@
 
 #include "frontend/gui/gui.h"
 #include "frontend/gui/gui_input.h"
+#include "frontend/gui/panel.h"
+#include "frontend/gui/screen.h"
 #include "frontend/locale.h"
 #include "platform/clock.h"
 #include "platform/graphics.h"
@@ -120,4 +122,17 @@ class GuiTest : public testing::Test {
 
   TScriptedInput input_;
   TempFolder folder_;
+};
+
+// A shown screen with one full-screen panel to put gadgets on.
+class PanelGuiTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    kui_TScreen* screen = kui_TScreen::Create("screen", "");
+    panel_ = kui_TPanel::Create("pan", 0, 0, 800, 600, nullptr);
+    screen->AddPanel(panel_);
+    kui_ShowScreen(screen, 0);
+  }
+  kui_TPanel* panel_ = nullptr;
 };

@@ -4,17 +4,7 @@
 
 namespace {
 
-class CheckBoxTest : public GuiTest {
- protected:
-  void SetUp() override {
-    GuiTest::SetUp();
-    kui_TScreen* screen = kui_TScreen::Create("screen", "");
-    panel_ = kui_TPanel::Create("pan", 0, 0, 800, 600, nullptr);
-    screen->AddPanel(panel_);
-    kui_ShowScreen(screen, 0);
-  }
-  kui_TPanel* panel_ = nullptr;
-};
+using CheckBoxTest = PanelGuiTest;
 
 TEST_F(CheckBoxTest, ARightAlignedBoxEndsAtItsXWithTheCaptionBeforeIt) {
   // "abcde" is 60 pixels wide.

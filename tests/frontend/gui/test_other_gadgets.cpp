@@ -13,17 +13,7 @@
 
 namespace {
 
-class OtherGadgetsTest : public GuiTest {
- protected:
-  void SetUp() override {
-    GuiTest::SetUp();
-    kui_TScreen* screen = kui_TScreen::Create("screen", "");
-    panel_ = kui_TPanel::Create("pan", 0, 0, 800, 600, nullptr);
-    screen->AddPanel(panel_);
-    kui_ShowScreen(screen, 0);
-  }
-  kui_TPanel* panel_ = nullptr;
-};
+using OtherGadgetsTest = PanelGuiTest;
 
 TEST_F(OtherGadgetsTest, ADateBoxOffersTheDaysOfItsMonth) {
   EXPECT_EQ(kui_DaysInMonth(2024, 2), 29);

@@ -4,17 +4,7 @@
 
 namespace {
 
-class SliderTest : public GuiTest {
- protected:
-  void SetUp() override {
-    GuiTest::SetUp();
-    kui_TScreen* screen = kui_TScreen::Create("screen", "");
-    panel_ = kui_TPanel::Create("pan", 0, 0, 800, 600, nullptr);
-    screen->AddPanel(panel_);
-    kui_ShowScreen(screen, 0);
-  }
-  kui_TPanel* panel_ = nullptr;
-};
+using SliderTest = PanelGuiTest;
 
 // 0 to 10 over a track of 100 pixels: 10 pixels a step; the track starts at x 107.
 TEST_F(SliderTest, TheHeldThumbTakesTheNearestStep) {
