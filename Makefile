@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench screenshot clean
 
 all: build
 
@@ -19,6 +19,8 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# Until the menus arrive the game starts straight into a race, ship 1 on Ruze, in a window.
+ARGS ?= --race Ruze --windowed
 run: build
 	./quorvex $(ARGS)
 
@@ -32,6 +34,12 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# docs/race.png: the game's own shot of a race on Ruze, a few seconds after the start signal.
+screenshot: build
+	@home=$$(mktemp -d) && cd $(BUILD)/game && XDG_DATA_HOME=$$home $(TEST_ENV) $(XVFB) ./Quorvex --race Ruze \
+	  --ship 1 --windowed --size 1280x720 --screenshot-after 9000 $(CURDIR)/docs/race.png >/dev/null; \
+	  status=$$?; rm -rf $$home; exit $$status
 
 clean:
 	rm -rf $(BUILD)

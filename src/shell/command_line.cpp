@@ -58,6 +58,11 @@ const std::vector<OptionSpec>& Options() {
          o.showTrack = v;
          return v.empty() ? std::string("--show-track needs a track name") : std::string();
        }},
+      {"--track-info", "NAME", "print the counts of the built-in or saved track NAME, one 'column: value' a line",
+       [](CommandLineOptions& o, const std::string& v) {
+         o.trackInfo = v;
+         return v.empty() ? std::string("--track-info needs a track name") : std::string();
+       }},
       {"--show-screen", "NAME", "open a window that shows the interface screen NAME of the skin, working",
        [](CommandLineOptions& o, const std::string& v) {
          o.showScreen = v;
@@ -70,6 +75,24 @@ const std::vector<OptionSpec>& Options() {
        }},
       {"--screenshot-after", "MS FILE", "after MS ms of game time save the window as a PNG to FILE and exit",
        ParseScreenshotAfter, 2},
+      {"--race", "TRACK", "race on the built-in or saved track TRACK (with --headless: all computer ships, "
+                          "results printed)",
+       [](CommandLineOptions& o, const std::string& v) {
+         o.race.track = v;
+         return v.empty() ? std::string("--race needs a track name") : std::string();
+       }},
+      {"--ship", "ID", "drive ship ID (1..12, ship 1 unless given) in the --race race; 0 lets the computer drive all",
+       [](CommandLineOptions& o, const std::string& v) { return ParseShip(v, o.race.ship); }},
+      {"--type", "TYPE", "race type: normal, eliminator or survival",
+       [](CommandLineOptions& o, const std::string& v) { return ParseRaceType(v, o.race.type); }},
+      {"--difficulty", "LEVEL", "difficulty: easy, normal or hard",
+       [](CommandLineOptions& o, const std::string& v) { return ParseDifficulty(v, o.race.difficulty); }},
+      {"--laps", "N", "laps of a normal race (1..50)",
+       [](CommandLineOptions& o, const std::string& v) { return ParseLaps(v, o.race.laps); }},
+      {"--windowed", nullptr, "race in a window instead of full screen",
+       [](CommandLineOptions& o, const std::string&) { o.race.windowed = true; return std::string(); }},
+      {"--size", "WxH", "window size for the race, at least 800x600",
+       [](CommandLineOptions& o, const std::string& v) { return ParseWindowSize(v, o.race.width, o.race.height); }},
       {"--no-vsync", nullptr, "do not wait for the display between frames (for benchmarks)",
        [](CommandLineOptions& o, const std::string&) { o.noVsync = true; return std::string(); }},
   };

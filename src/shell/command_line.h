@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/race_options.h"
+
 struct CommandLineOptions {
   bool help = false;
   bool version = false;
@@ -15,6 +17,8 @@ struct CommandLineOptions {
   bool drawTest = false;
   // The track --show-track draws; empty when not asked for.
   std::string showTrack;
+  // The track --track-info reports on; empty when not asked for.
+  std::string trackInfo;
   // The interface screen --show-screen shows and the language --lang picks; empty when not asked for.
   std::string showScreen;
   std::string lang;
@@ -22,6 +26,8 @@ struct CommandLineOptions {
   std::optional<int> screenshotAfterMs;
   std::string screenshotFile;
   bool noVsync = false;
+  // --race and its companions.
+  RaceCommand race;
 };
 
 struct CommandLineResult {

@@ -63,7 +63,9 @@ const TWayPoint* TTrack::GetNearestWaypoint(float x, float y, const TWayPointLis
   const TWayPoint* nearest = nullptr;
   double best = 0.0;
   for (const TWayPoint& point : list) {
-    const double distance = std::hypot(point.x - static_cast<double>(x), point.y - static_cast<double>(y));
+    // Squared distances order the points the same way, without a root per point.
+    const double dx = point.x - static_cast<double>(x), dy = point.y - static_cast<double>(y);
+    const double distance = dx * dx + dy * dy;
     if (!nearest || distance < best) {
       nearest = &point;
       best = distance;

@@ -44,6 +44,10 @@ class TTrack {
   void SetTrackColour(int n);
   // The zoom and camera step of one update.
   void UpdateTrackScale();
+  // The camera step alone: remembers the previous offsets, then follows the player's ship.
+  // The ships' update runs it once more after they have moved, so that the two offsets
+  // bracket the update for drawing in between.
+  void UpdateCamera();
   // laprecord and lapholder from the game database's records.
   void LookUpLapRecord();
 
@@ -100,7 +104,6 @@ class TTrack {
   void ShowMessage(const std::string& key);
   float TargetZoom() const;
   void UpdateZoom(float step);
-  void UpdateCamera();
 };
 
 // The one track, made at start-up.

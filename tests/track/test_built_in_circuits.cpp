@@ -1,5 +1,6 @@
 // The built-in tracks are real circuits: checked against the terrain patterns of the
 // generated tiles, as a ship would feel the ground.
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -65,6 +66,7 @@ class CircuitTest : public TrackTest, public testing::WithParamInterface<const c
   }
 };
 
+// Sampled every 16 pixels, as a computer ship driving from point to point would pass.
 TEST_P(CircuitTest, RacingLinesRunAlongTheRoad) {
   Terrain terrain(*track_);
   for (size_t line = 0; line < kRacingLines; ++line) {
@@ -72,8 +74,31 @@ TEST_P(CircuitTest, RacingLinesRunAlongTheRoad) {
     for (size_t i = 0; i < points.size(); ++i) {
       const TWayPoint& a = points[i];
       const TWayPoint& b = points[(i + 1) % points.size()];
-      EXPECT_EQ(terrain.At(a.x, a.y), kRoad) << "line " << line << " point " << a.id;
-      EXPECT_NE(terrain.At((a.x + b.x) / 2.0, (a.y + b.y) / 2.0), kOff) << "line " << line << " after " << a.id;
+      const double length = std::hypot(b.x - a.x, b.y - a.y);
+      for (double s = 0; s < length; s += 16) {
+        const double x = a.x + (b.x - a.x) * s / length, y = a.y + (b.y - a.y) * s / length;
+        ASSERT_EQ(terrain.At(x, y), kRoad) << "line " << line << " from point " << a.id << " at " << x << " " << y;
+      }
+    }
+  }
+}
+
+TEST_P(CircuitTest, EveryRacingLinePassesThePitEntry) {
+  ASSERT_FALSE(track_->l_pitwaypoints.empty());
+  const TWayPoint& entry = track_->l_pitwaypoints.front();
+  for (size_t line = 0; line < kRacingLines; ++line) {
+    const TWayPointList& points = track_->l_waypoints[line];
+    double nearest = 1e9;
+    for (size_t i = 0; i < points.size(); ++i) {
+      const TWayPoint& a = points[i];
+      const TWayPoint& b = points[(i + 1) % points.size()];
+      for (double t = 0; t <= 1; t += 1.0 / 32) {
+        nearest = std::min(nearest, std::hypot(a.x + (b.x - a.x) * t - entry.x, a.y + (b.y - a.y) * t - entry.y));
+      }
+    }
+    // A damaged ship turns in only when it passes within 120 pixels of the entry.
+    if (!points.empty()) {
+      EXPECT_LT(nearest, 100) << "line " << line;
     }
   }
 }
@@ -94,8 +119,13 @@ TEST_P(CircuitTest, ThePitLaneLeavesTheRoadThroughThePitTile) {
   EXPECT_EQ(terrain.At(pit.front().x, pit.front().y), kRoad);
   EXPECT_EQ(terrain.At(pit.back().x, pit.back().y), kRoad);
   int inPitTile = 0;
+  for (size_t i = 0; i + 1 < pit.size(); ++i) {
+    for (double t = 0; t < 1; t += 0.0625) {
+      const double x = pit[i].x + (pit[i + 1].x - pit[i].x) * t, y = pit[i].y + (pit[i + 1].y - pit[i].y) * t;
+      EXPECT_NE(terrain.At(x, y), kOff) << "pit lane after point " << pit[i].id;
+    }
+  }
   for (const TWayPoint& p : pit) {
-    EXPECT_NE(terrain.At(p.x, p.y), kOff) << p.id;
     const TTileData& cell = track_->tile_level[1][static_cast<size_t>(p.x / 256)][static_cast<size_t>(p.y / 256)];
     if (cell.id == 17) ++inPitTile;
   }
@@ -138,6 +168,8 @@ TEST_P(CircuitTest, TheStartLineLiesAheadOfTheGrid) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tracks, CircuitTest, testing::Values("Test_Track", "Ruze"));
+INSTANTIATE_TEST_SUITE_P(Tracks, CircuitTest,
+                         testing::Values("Test_Track", "Lazcon", "Ruze", "Vozeru", "Babstar", "Traztan", "Dreksu", "Mexxin",
+                                         "Zekkeron", "Kefla", "Plazmina", "Sattiros", "Qatt"));
 
 }  // namespace

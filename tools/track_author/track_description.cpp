@@ -2,49 +2,17 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <vector>
 
+#include "course.h"
+#include "polyline.h"
 #include "track/track.h"
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-struct Point {
-  double x = 0, y = 0;
-};
-
-using Polyline = std::vector<Point>;
-
-struct Box {
-  double x0, y0, x1, y1;
-  bool Holds(Point p) const { return p.x >= x0 && p.x <= x1 && p.y >= y0 && p.y <= y1; }
-};
-
-double Length(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
-
-double TotalLength(const Polyline& line) {
-  double total = 0;
-  for (size_t i = 1; i < line.size(); ++i) total += Length(line[i - 1], line[i]);
-  return total;
-}
-
-// The point at distance s along the line, and the direction there.
-Point At(const Polyline& line, double s, Point* direction = nullptr) {
-  for (size_t i = 1; i < line.size(); ++i) {
-    const double segment = Length(line[i - 1], line[i]);
-    if (s <= segment || i + 1 == line.size()) {
-      const double t = segment > 0 ? std::min(1.0, s / segment) : 0;
-      if (direction && segment > 0) {
-        *direction = {(line[i].x - line[i - 1].x) / segment, (line[i].y - line[i - 1].y) / segment};
-      }
-      return {line[i - 1].x + (line[i].x - line[i - 1].x) * t, line[i - 1].y + (line[i].y - line[i - 1].y) * t};
-    }
-    s -= segment;
-  }
-  return line.empty() ? Point{} : line.back();
-}
 
 int Round(double value) { return static_cast<int>(std::lround(value)); }
 
@@ -57,6 +25,7 @@ class Builder {
     std::string command;
     if (!(in >> command)) return true;
     if (!path_.empty()) return PathCommand(command, in);
+    if (course_) return CourseCommand(command, in);
     if (command == "colour") return Colour(in);
     if (command == "tile") return Tile(in);
     if (command == "object") return Object(in);
@@ -66,10 +35,16 @@ class Builder {
     if (command == "avoid") return Avoid(in);
     if (command == "pit") return Pit(in);
     if (command == "wall") return Wall(in);
+    if (command == "course") return StartCourse(in);
+    if (command == "wallpoints") return WallPoints(in);
+    if (command == "fillobjects") return FillObjects(in);
     return Fail("unknown command " + command);
   }
 
-  bool Finish() { return path_.empty() ? true : Fail("path " + path_ + " has no end"); }
+  bool Finish() {
+    if (course_) return Fail("course " + courseName_ + " has no end");
+    return path_.empty() ? true : Fail("path " + path_ + " has no end");
+  }
 
  private:
   bool Fail(const std::string& why) {
@@ -106,6 +81,131 @@ class Builder {
     if (id < 0 || rotation % 15 != 0 || rotation < 0 || rotation > 360) return Fail("bad object id or rotation");
     if (x % track_.obgrid != 0 || y % track_.obgrid != 0) return Fail("object off the 32-pixel grid");
     track_.l_objects.push_back(TTileData{id, rotation, x, y, 0});
+    return true;
+  }
+
+  bool StartCourse(std::istringstream& in) {
+    int x = 0, y = 0, heading = 0;
+    if (!(in >> courseName_ >> x >> y >> heading) || heading % 90 != 0 || heading < 0 || heading >= 360) {
+      return Fail("course needs NAME X Y HEADING (0, 90, 180 or 270)");
+    }
+    course_ = std::make_unique<Course>(track_, x, y, heading);
+    return true;
+  }
+
+  // The lap becomes path NAME, its pit lane path NAME_pit; its walls wait for "wallpoints".
+  bool CourseCommand(const std::string& command, std::istringstream& in) {
+    if (command != "end") return course_->Command(command, in, error_);
+    if (!course_->Close(error_)) return false;
+    paths_[courseName_] = course_->lap();
+    if (!course_->pitLane().empty()) paths_[courseName_ + "_pit"] = course_->pitLane();
+    for (const Box& box : course_->noCheckpoints()) avoid_.push_back(box);
+    for (const Polyline& wall : course_->walls()) courseWalls_.push_back(wall);
+    roads_.push_back(course_->lap());
+    roads_.push_back(course_->pitLane());
+    course_.reset();
+    return true;
+  }
+
+  // The fewest corners of a wall that keep every chord within kWallSag of it (the line
+  // split where it strays furthest, again and again).
+  static Polyline Corners(const Polyline& wall) {
+    constexpr double kWallSag = 20;
+    std::vector<size_t> kept{0, wall.size() - 1};
+    for (size_t k = 0; k + 1 < kept.size();) {
+      const Polyline chord{wall[kept[k]], wall[kept[k + 1]]};
+      size_t furthest = kept[k];
+      double worst = kWallSag;
+      for (size_t i = kept[k] + 1; i < kept[k + 1]; ++i) {
+        const double d = DistanceTo(chord, wall[i]);
+        if (d > worst) worst = d, furthest = i;
+      }
+      if (furthest == kept[k]) {
+        ++k;
+      } else {
+        kept.insert(kept.begin() + static_cast<long>(k) + 1, furthest);
+      }
+    }
+    Polyline corners;
+    for (size_t i : kept) corners.push_back(wall[i]);
+    return corners;
+  }
+
+  // More points on a wall: the longest side is halved until there are n.
+  static Polyline Split(Polyline wall, size_t n) {
+    while (wall.size() < n) {
+      size_t longest = 1;
+      for (size_t i = 1; i < wall.size(); ++i) {
+        if (Length(wall[i - 1], wall[i]) > Length(wall[longest - 1], wall[longest])) longest = i;
+      }
+      const Point a = wall[longest - 1], b = wall[longest];
+      wall.insert(wall.begin() + static_cast<long>(longest), Point{(a.x + b.x) / 2, (a.y + b.y) / 2});
+    }
+    return wall;
+  }
+
+  // The course walls share out what the wall list still needs to hold TOTAL points: each
+  // gets what keeps it off the road, the rest goes by length.
+  bool WallPoints(std::istringstream& in) {
+    int total = 0;
+    if (!(in >> total)) return Fail("wallpoints needs the total");
+    std::vector<Polyline> walls;
+    int given = static_cast<int>(track_.l_wallpoints.size());
+    double length = 0;
+    for (const Polyline& wall : courseWalls_) {
+      walls.push_back(Corners(wall));
+      given += static_cast<int>(walls.back().size());
+      length += TotalLength(wall);
+    }
+    if (given > total) return Fail("the walls need " + std::to_string(given) + " points at least");
+    const int spare = total - given;
+    double walked = 0;
+    int shared = 0;
+    for (size_t i = 0; i < walls.size(); ++i) {
+      walked += TotalLength(courseWalls_[i]);
+      const int upTo = i + 1 == walls.size() ? spare : static_cast<int>(std::lround(spare * walked / length));
+      AddWall(Split(walls[i], walls[i].size() + static_cast<size_t>(upTo - shared)));
+      shared = upTo;
+    }
+    courseWalls_.clear();
+    return static_cast<int>(track_.l_wallpoints.size()) == total ? true : Fail("walls cannot hold that many points");
+  }
+
+  // A wall starts with id 0; its other points carry their place in the whole wall list.
+  void AddWall(const Polyline& points) {
+    for (size_t i = 0; i < points.size(); ++i) {
+      const int id = i == 0 ? 0 : static_cast<int>(track_.l_wallpoints.size()) + 1;
+      track_.l_wallpoints.push_back(TWayPoint::Create(id, Round(points[i].x), Round(points[i].y)));
+    }
+  }
+
+  // Beacons off the road, spread over the ground the track covers, until TOTAL objects.
+  bool FillObjects(std::istringstream& in) {
+    int total = 0;
+    if (!(in >> total) || total < static_cast<int>(track_.l_objects.size())) return Fail("fillobjects needs a total");
+    int x0 = kTrackW, y0 = kTrackH, x1 = -1, y1 = -1;
+    for (int x = 0; x < kTrackW; ++x) {
+      for (int y = 0; y < kTrackH; ++y) {
+        const TTileData& cell = track_.tile_level[1][static_cast<size_t>(x)][static_cast<size_t>(y)];
+        if (cell.id < 0 && cell.parentx < 0) continue;
+        x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+      }
+    }
+    std::vector<Point> ground;
+    for (int y = y0 * 2; y <= y1 * 2 + 1; ++y) {
+      for (int x = x0 * 2; x <= x1 * 2 + 1; ++x) {
+        const Point p{x * 128.0 + 64, y * 128.0 + 64};
+        bool clear = true;
+        for (const Polyline& road : roads_) clear = clear && (road.empty() || DistanceTo(road, p) > 200);
+        if (clear) ground.push_back(p);
+      }
+    }
+    const size_t wanted = static_cast<size_t>(total) - track_.l_objects.size();
+    if (ground.size() < wanted) return Fail("only " + std::to_string(ground.size()) + " places for beacons");
+    for (size_t i = 0; i < wanted; ++i) {
+      const Point p = ground[i * ground.size() / wanted];
+      track_.l_objects.push_back(TTileData{2, static_cast<int>(i % 4) * 15, Round(p.x), Round(p.y), 0});
+    }
     return true;
   }
 
@@ -175,14 +275,55 @@ class Builder {
     return points;
   }
 
+  // Points closer together where the line bends, so that a driver making for the next one
+  // never aims across the inside of a tight bend: up to four times as close in a bend of
+  // one cell's radius as on a straight. The line must be closed.
+  static std::vector<Point> SpacedByCurves(const Polyline& line, int count, double offset) {
+    constexpr double kStep = 4, kReach = 64, kTight = 128;
+    const double total = TotalLength(line);
+    std::vector<Point> samples, directions;
+    for (double s = 0; s < total; s += kStep) {
+      Point d{1, 0};
+      const Point p = At(line, s, &d);
+      samples.push_back({p.x - d.y * offset, p.y + d.x * offset});
+      directions.push_back(d);
+    }
+    const size_t n = samples.size();
+    std::vector<double> turn(n);
+    for (size_t i = 0; i < n; ++i) {
+      const Point a = directions[i], b = directions[(i + 1) % n];
+      turn[i] = std::fabs(std::atan2(a.x * b.y - a.y * b.x, a.x * b.x + a.y * b.y)) / kStep;
+    }
+    // The density rises a little before a bend and falls a little after it.
+    const size_t reach = static_cast<size_t>(kReach / kStep);
+    std::vector<double> cumulative{0};
+    for (size_t i = 0; i < n; ++i) {
+      double bend = 0;
+      for (size_t k = 0; k <= 2 * reach; ++k) bend = std::max(bend, turn[(i + n + k - reach) % n]);
+      cumulative.push_back(cumulative.back() + 1 + 3 * std::min(1.0, bend * kTight));
+    }
+    std::vector<Point> points;
+    size_t at = 0;
+    for (int k = 0; k < count; ++k) {
+      const double wanted = cumulative.back() * k / count;
+      while (at + 1 < n && cumulative[at + 1] <= wanted) ++at;
+      points.push_back(samples[at]);
+    }
+    return points;
+  }
+
   bool RacingLine(std::istringstream& in) {
     const Polyline* line = FindPath(in);
     int count = 0;
     double offset = 0;
     if (!line || !(in >> count >> offset) || count < 2) return Fail("racingline needs PATH POINTS OFFSET");
     if (racingLines_ >= kRacingLines) return Fail("at most ten racing lines");
+    std::string spacing;
+    in >> spacing;
+    if (!spacing.empty() && spacing != "curves") return Fail("racingline spacing is 'curves' or nothing");
     TWayPointList& points = track_.l_waypoints[static_cast<size_t>(racingLines_++)];
-    for (const Point& p : Spaced(*line, count, offset)) {
+    const std::vector<Point> spaced = spacing.empty() ? Spaced(*line, count, offset) : SpacedByCurves(*line, count, offset);
+    for (const Point& p : spaced) {
       points.push_back(TWayPoint::Create(static_cast<int>(points.size()) + 1, Round(p.x), Round(p.y)));
     }
     return true;
@@ -262,11 +403,7 @@ class Builder {
       placed = upTo;
       points.push_back(corners[i]);
     }
-    // A wall starts with id 0; its other points carry their place in the whole wall list.
-    for (size_t i = 0; i < points.size(); ++i) {
-      const int id = i == 0 ? 0 : static_cast<int>(track_.l_wallpoints.size()) + 1;
-      track_.l_wallpoints.push_back(TWayPoint::Create(id, Round(points[i].x), Round(points[i].y)));
-    }
+    AddWall(points);
     return true;
   }
 
@@ -276,6 +413,10 @@ class Builder {
   std::string path_;
   std::vector<Box> avoid_;
   int racingLines_ = 0;
+  std::unique_ptr<Course> course_;
+  std::string courseName_;
+  std::vector<Polyline> courseWalls_;
+  std::vector<Polyline> roads_;
 };
 
 }  // namespace
