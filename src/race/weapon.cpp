@@ -119,20 +119,25 @@ TCar* TWeapon::CheckShips(float radius) const {
   return nullptr;
 }
 
+// Within reach of a mine or bomb; the distance test comes first because the track fills up
+// with mines over a long race and most are far away.
+bool TWeapon::Near(const TWeapon& other) const {
+  const float dx = other.x - x, dy = other.y - y;
+  return dx * dx + dy * dy < kMineReach * kMineReach;
+}
+
 // Another ship's mine first, then any bomb; a bomb set off this way goes without its blast.
 bool TWeapon::CheckMines() {
   TWeapon* found = nullptr;
   for (const auto& other : list()) {
-    if (other.get() != this && !other->expired && other->IsMine() && other->firedby != firedby &&
-        Distance(x, y, other->x, other->y) < kMineReach) {
+    if (Near(*other) && other.get() != this && !other->expired && other->IsMine() && other->firedby != firedby) {
       found = other.get();
       break;
     }
   }
   if (!found) {
     for (const auto& other : list()) {
-      if (other.get() != this && !other->expired && other->IsBomb() &&
-          Distance(x, y, other->x, other->y) < kMineReach) {
+      if (Near(*other) && other.get() != this && !other->expired && other->IsBomb()) {
         found = other.get();
         break;
       }

@@ -40,6 +40,7 @@ class TWeapon {
 
   // Kinds the mine test tells apart.
   virtual bool IsMine() const { return false; }
+  bool Near(const TWeapon& other) const;
   virtual bool IsBomb() const { return false; }
 
   std::vector<int> l_ReplayFrames;
