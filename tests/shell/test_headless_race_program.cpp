@@ -73,11 +73,13 @@ TEST_P(HeadlessRaceTable, EndsWithACompleteConsistentTable) {
     }
     points += rows[i].points;
   }
-  EXPECT_GE(finished, 1) << run.output;
-  EXPECT_GT(points, 0);
   if (std::string(c.type) == "normal") {
+    EXPECT_GE(finished, 1) << run.output;
+    EXPECT_GT(points, 0);
     EXPECT_EQ(rows[0].laps, 2);
   } else {
+    // The last ships may go down together (a wreck's blast): then nobody wins and nobody scores.
+    EXPECT_EQ(points > 0, finished > 0) << run.output;
     // Decided by elimination: every other ship was eliminated, or lasted the full 99 laps.
     for (size_t i = 1; i < rows.size(); ++i) {
       EXPECT_TRUE(rows[i].time == "Eliminated" || rows[i].laps == 99) << run.output;
