@@ -200,6 +200,11 @@ TCar* TCar::SelectHumanCar() {
   return list().empty() ? nullptr : list().front();
 }
 
+TCar* TCar::SelectPlayerCar() {
+  TCar* ship = SelectHumanCar();
+  return ship && ship->IsHuman() ? ship : nullptr;
+}
+
 TCar* TCar::SelectById(int wanted) {
   for (TCar* s : list()) {
     if (s->id == wanted) return s;

@@ -40,6 +40,9 @@ class TCar {
   static void UpdateAll();
   static void UpdatePositionsAll();
   static TCar* SelectHumanCar();
+  // The ship the player drives (controller 1), or null when the computer drives them all;
+  // unlike SelectHumanCar it never falls back to another ship.
+  static TCar* SelectPlayerCar();
   static TCar* SelectById(int id);
   static TCar* GetCarByPosition(int position);
   static void ResetStartingPositions();

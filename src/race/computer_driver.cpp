@@ -116,9 +116,9 @@ void TCar::DriveComputer(float t, int roadclear) {
     // Only a player's ship is waited for: in a race of computer ships alone (the headless
     // runner) the fall-back ship 1 would hold the whole field back, and once destroyed would
     // hold it to a crawl for the rest of the race.
-    const TCar* human = SelectHumanCar();
+    const TCar* human = SelectPlayerCar();
     const int m = Progress(*this);
-    const int h = human && human->IsHuman() ? Progress(*human) : 0;
+    const int h = human ? Progress(*human) : 0;
     if (h > 1 && h < m - 1) {
       limitspeed -= static_cast<double>(m - h) / 500.0;
       if (limitspeed < 0.975) limitspeed = 0.975;

@@ -54,9 +54,9 @@ void WriteLapRecord() {
 }
 
 void SettleLapRecord() {
-  const TCar* player = TCar::SelectHumanCar();
+  const TCar* player = TCar::SelectPlayerCar();
   const int stored = DbGetIntWhere("laprecord", "records", "trackname", Track->name);
-  if (stored != Track->laprecord && player && player->IsHuman() && Track->lapholder == player->name &&
+  if (stored != Track->laprecord && player && Track->lapholder == player->name &&
       RaceHooks.storeLapRecord) {
     RaceHooks.storeLapRecord();
   }
@@ -68,8 +68,8 @@ void MessageBox(const std::string& key) {
 }
 
 void ShowRaceTypeResult() {
-  const TCar* player = TCar::SelectHumanCar();
-  if (!player || !player->IsHuman()) return;
+  const TCar* player = TCar::SelectPlayerCar();
+  if (!player) return;
   switch (RaceType) {
     case 1:
     case 2:
@@ -205,7 +205,7 @@ void QuitRace() {
 
 void UpdateStartSequence() {
   if (!Track || Track->mode != 2 || Track->racestatus != 0) return;
-  if (TCar* player = TCar::SelectHumanCar(); player && player->IsHuman()) player->shieldalpha = 1;
+  if (TCar* player = TCar::SelectPlayerCar()) player->shieldalpha = 1;
   if (Track->gridstarttime == 0) Track->gridstarttime = GameTime;
   const int since = GameTime - Track->gridstarttime;
   if (since > 3000 && CountdownStep == 3) {
@@ -233,7 +233,7 @@ void UpdateStartSequence() {
 
 void DrawInfo() {
   if (!Track) return;
-  if (TCar* player = TCar::SelectHumanCar(); player && player->IsHuman()) player->DrawRaceInfo();
+  if (TCar* player = TCar::SelectPlayerCar()) player->DrawRaceInfo();
   if (Track->mode == 2 && Track->racestatus == 0) {
     UpdateStartSequence();
     DrawStartBanner();

@@ -107,8 +107,8 @@ void FillLookAndHooks(TImage* glow) {
   TrackLook.text = [](const std::string& phrase) { return TLocale::getText(phrase); };
   TrackLook.formatTime = [](int ms) { return FormatTime(ms, 0); };
   TrackLook.playerLastWayLine = [](int& lastwayline) {
-    const TCar* player = TCar::SelectHumanCar();
-    if (!player || !player->IsHuman()) return false;
+    const TCar* player = TCar::SelectPlayerCar();
+    if (!player) return false;
     lastwayline = player->lastwayline;
     return true;
   };

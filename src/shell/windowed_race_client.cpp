@@ -24,18 +24,13 @@ constexpr int kLeftControl = 162;
 constexpr int kKeyC = 67, kKeyD = 68, kKeyM = 77;
 constexpr int kExplosionToResultsMs = 2500;
 
-TCar* Player() {
-  TCar* ship = TCar::SelectHumanCar();
-  return ship && ship->IsHuman() ? ship : nullptr;
-}
-
 bool PauseAsked() { return ControlHit(kPauseControl) || KeyHit(kEscape); }
 
 void CheckDebugKeys() {
   if (!KeyDown(kLeftControl)) return;
   if (KeyHit(kKeyM)) DebugMode = DebugMode ? 0 : 1;
   if (!DebugMode) return;
-  if (TCar* player = Player(); player && KeyHit(kKeyD)) player->damage = player->damage <= 90 ? 100.0f : 0.0f;
+  if (TCar* player = TCar::SelectPlayerCar(); player && KeyHit(kKeyD)) player->damage = player->damage <= 90 ? 100.0f : 0.0f;
   if (KeyHit(kKeyC)) Track->SetTrackColour(Track->i_Colour + 1);
 }
 
@@ -63,7 +58,7 @@ int TWindowedRaceClient::ProcessEvents() {
     closed_ = true;
     return 1;
   }
-  const TCar* player = Player();
+  const TCar* player = TCar::SelectPlayerCar();
   const bool over = player ? player->RaceIsOver() != 0 : AllShipsDone();
   if (!over || Track->mode != kRacing) return 0;
   if (overSince_ == 0) overSince_ = GameTime;
@@ -76,7 +71,7 @@ int TWindowedRaceClient::ProcessEvents() {
 
 void TWindowedRaceClient::CheckInput() {
   if (Track->mode == kRacing) {
-    const TCar* player = Player();
+    const TCar* player = TCar::SelectPlayerCar();
     if (PauseAsked() && !(player && player->RaceIsOver())) PauseRace();
     CheckDebugKeys();
   } else if (Track->mode == kPaused) {

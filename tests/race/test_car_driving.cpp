@@ -173,8 +173,10 @@ TEST_F(RaceTest, SelectHumanCarFallsBackToShipOne) {
   TCar& second = AddShip();
   std::swap(TCar::list()[0], TCar::list()[1]);
   EXPECT_EQ(TCar::SelectHumanCar()->id, 1);
+  EXPECT_EQ(TCar::SelectPlayerCar(), nullptr);  // no fall-back when nobody plays
   second.controller = 1;
   EXPECT_EQ(TCar::SelectHumanCar(), &second);
+  EXPECT_EQ(TCar::SelectPlayerCar(), &second);
 }
 
 }  // namespace
