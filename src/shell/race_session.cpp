@@ -2,12 +2,13 @@
 
 #include <cstdio>
 
-#include "frontend/locale.h"
 #include "race/car.h"
 #include "race/particle.h"
 #include "race/race_tunables.h"
 #include "race/weapon.h"
 #include "shell/command_line.h"
+#include "shell/game_language.h"
+#include "shell/game_language.h"
 #include "shell/game_state.h"
 #include "shell/log.h"
 #include "shell/race_engine.h"
@@ -103,10 +104,8 @@ std::string FormatResults(const std::vector<RaceResultRow>& rows) {
 }
 
 int RunHeadlessRace(const CommandLineOptions& options) {
-  // The results speak English unless the saved language says otherwise.
-  if (TLocale::LoadFromBLF(ResolveDataPath("Languages/QX.blf")) == 1) {
-    TLocale::SetCurrentLocale(options.lang.empty() ? "en" : options.lang);
-  }
+  // The printed table is for scripts: English unless --lang asks otherwise.
+  LoadLanguage(options.lang.empty() ? "en" : options.lang);
   RaceOptions race;
   race.track = options.race.track;
   race.ship = 0;

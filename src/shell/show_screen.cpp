@@ -25,6 +25,7 @@
 #include "platform/render_driver.h"
 #include "shell/command_line.h"
 #include "shell/draw_helpers.h"
+#include "shell/game_language.h"
 #include "shell/game_state.h"
 #include "shell/game_time.h"
 #include "shell/settings.h"
@@ -45,20 +46,10 @@ std::string SkinHex(const std::string& key, const std::string& fallback) {
   return text.size() >= 6 ? text.substr(text.size() - 6) : fallback;
 }
 
-std::string ChooseLanguage(const CommandLineOptions& options) {
-  if (!options.lang.empty()) return options.lang;
-  const std::string saved = LoadTextVariable(SettingsPath(), "language");
-  return saved.empty() ? "en" : saved;
-}
-
 // The skin with the fonts the language needs: the game's own "Default" and "Large" come
 // before the panels are read, so every gadget is made with them.
 void LoadInterface(const std::string& language, bool settingsWindow) {
-  // Without the language file the screen still shows, with every text as its marked key.
-  if (TLocale::LoadFromBLF(ResolveDataPath("Languages/QX.blf")) != 1) {
-    std::fprintf(stderr, "quorvex: %s\n", TLocale::LastError().c_str());
-  }
-  TLocale::SetCurrentLocale(language);
+  LoadLanguage(language);
   SetMaskColor(255, 0, 255);
   kui_GUI::LoadSkin(ResolveDataPath("Skin"));
   const bool english = language == "en";
@@ -305,7 +296,7 @@ int RunShowScreen(const CommandLineOptions& options) {
   SetGraphicsTitle(AppTitle + " - " + options.showScreen);
   if (!Graphics(settingsWindow ? 600 : ScreenW, settingsWindow ? 400 : ScreenH, 0, 60)) return 1;
   SetClsColor(6, 8, 22);
-  LoadInterface(ChooseLanguage(options), settingsWindow);
+  LoadInterface(ChooseLanguage(options.lang), settingsWindow);
   const TExampleImages images = LoadExampleImages();
   ImagePtr logo = settingsWindow ? LoadImage(ResolveDataPath("Skin/Graphics/Buttons/LogoQX.png")) : nullptr;
   ImagePtr flag = settingsWindow ? LoadImage(ResolveDataPath("Media/Nations/NationIm_" + TLocale::getText("Tag_NationId") + ".png"))

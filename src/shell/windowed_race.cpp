@@ -19,6 +19,7 @@
 #include "race/star_field.h"
 #include "shell/asset_loaders.h"
 #include "shell/command_line.h"
+#include "shell/game_language.h"
 #include "shell/game_media.h"
 #include "shell/game_state.h"
 #include "shell/log.h"
@@ -75,18 +76,10 @@ void LoadOptions() {
   }
 }
 
-std::string Language() {
-  const std::string saved = LoadTextVariable(SettingsPath(), "language");
-  return saved.empty() ? "en" : saved;
-}
-
 // The language file, and the large font the race draws its texts with.
-ImageFontPtr LoadTexts() {
-  if (TLocale::LoadFromBLF(ResolveDataPath("Languages/QX.blf")) != 1) {
-    std::fprintf(stderr, "quorvex: %s\n", TLocale::LastError().c_str());
-  }
-  const std::string language = Language();
-  TLocale::SetCurrentLocale(language);
+ImageFontPtr LoadTexts(const std::string& requested) {
+  const std::string language = ChooseLanguage(requested);
+  LoadLanguage(language);
   ImageFontPtr font = language == "en" ? LoadFontChecked("incbin::Inc/goodtime.ttf", 32, 4)
                                        : LoadFontChecked("incbin::Inc/trebucbd.ttf", 30, 4);
   SetImageFont(font.get());
@@ -190,7 +183,7 @@ int RunWindowedRace(const CommandLineOptions& options) {
   {
     TSharedChannels channels;
     LoadOptions();
-    ImageFontPtr font = LoadTexts();
+    ImageFontPtr font = LoadTexts(options.lang);
     LoadRaceMedia();
     ImagePtr glow = LoadImageChecked("incbin::Inc/glowing_dot.png");
     FillLookAndHooks(glow.get());
