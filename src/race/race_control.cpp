@@ -43,6 +43,13 @@ void SortForResults() {
   TCar::SortList();
 }
 
+// The finishing order, with each ship's position its place in it.
+void PlaceInResultOrder() {
+  SortForResults();
+  int place = 1;
+  for (TCar* ship : TCar::list()) ship->position = place++;
+}
+
 void WriteLapRecord() {
   if (!GameDb) return;
   const std::string trackName = SqlText(Track->name);
@@ -122,11 +129,11 @@ void DrawStartBanner() {
 int GetPositionPoints(int place) { return place >= 1 && place <= 8 ? kPointsByPlace[place - 1] : 0; }
 
 std::vector<RaceResultRow> RaceResultRows() {
-  SortForResults();
+  PlaceInResultOrder();
   std::vector<RaceResultRow> rows;
-  int place = 1;
   for (TCar* ship : TCar::list()) {
     RaceResultRow row;
+    const int place = ship->position;
     row.place = place;
     row.name = ship->name;
     if (ship->racefinishtime > 0) {
@@ -140,7 +147,6 @@ std::vector<RaceResultRow> RaceResultRows() {
     row.kills = ship->kills;
     row.shots = ship->shotsfired;
     row.human = ship->IsHuman() ? 1 : 0;
-    ship->position = place++;
     rows.push_back(std::move(row));
   }
   return rows;
@@ -152,9 +158,7 @@ void UpdateRaceInfoTable() {
   auto* table = dynamic_cast<kui_TTable*>(kui_FindGadget("pan_raceinfo/tbl_info"));
   if (!table) {
     // No interface (a headless race): the order and the places still follow the table's.
-    SortForResults();
-    int place = 1;
-    for (TCar* ship : TCar::list()) ship->position = place++;
+    PlaceInResultOrder();
     return;
   }
   const std::vector<RaceResultRow> rows = RaceResultRows();
